@@ -9,13 +9,20 @@ int FakeDialogs::Exec(QDialog& dialog) {
         record.text = box->text();
     }
     shown.append(record);
+    // Shown without a modal loop, so that the window's show and activation steps run as for a user.
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    int result = QDialog::Rejected;
     if (answers.empty()) {
         dialog.reject();
-        return dialog.result();
+        result = dialog.result();
+    } else {
+        Answer answer = std::move(answers.front());
+        answers.pop_front();
+        result = answer(dialog);
     }
-    Answer answer = std::move(answers.front());
-    answers.pop_front();
-    return answer(dialog);
+    dialog.hide();
+    return result;
 }
 
 QString FakeDialogs::OpenFileName(QWidget*, const QString& initialPath, const QString& filter) {

@@ -8,9 +8,10 @@
 
 #include "common/dialogs.h"
 
-// The test double of Dialogs: never blocks. Each modal window shown takes the next scripted answer
-// (a function that may fill in and click the window's controls, and returns the result code); with
-// no answer queued the window is rejected. Everything shown is recorded.
+// The test double of Dialogs: never blocks. A modal window is shown without a modal loop (so its
+// show-time steps run), then takes the next scripted answer: a function that may fill in and click
+// the window's controls and returns the result code. With no answer queued the window is rejected.
+// Everything shown is recorded, nested windows after the window that opened them.
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
