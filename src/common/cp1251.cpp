@@ -72,10 +72,16 @@ QString Decode(QByteArrayView bytes) {
 QByteArray Encode(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (QChar c : text) {
-        const int b = ByteOf(c.unicode());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        // A character beyond the BMP is a surrogate pair: one character, so one '?'.
+        if (text[i].isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            ++i;
+        }
+        const int b = ByteOf(text[i].unicode());
         *out++ = static_cast<char>(b >= 0 ? b : '?');
     }
+    bytes.truncate(out - bytes.data());
     return bytes;
 }
 

@@ -62,7 +62,10 @@ FileResult WriteLineFile(const QString& path, const QStringList& lines) {
         return FileResult::Failure(
             QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString()));
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // QSaveFile buffers what is written and does not notice when the last flush, inside commit(),
+    // writes only part of it (disk full, file size limit): it would put the cut file in place of the
+    // old one. Flushing first brings such a failure out before anything is replaced.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return FileResult::Failure(QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason));
