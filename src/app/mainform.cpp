@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -445,7 +446,12 @@ void TMainForm::Print_View_ButtonClick() {
     state.view_any_order = false;
 }
 
-void TMainForm::Preferences_ButtonClick() {}
+void TMainForm::Preferences_ButtonClick() {
+    QDialog data(this);
+    data.setObjectName(QStringLiteral("DataForm"));
+    data.setWindowTitle(QStringLiteral("Данные"));
+    dialogs_.Exec(data);
+}
 
 void TMainForm::ExitBitBtnClick() {
     close();
