@@ -26,6 +26,9 @@ void ResetSystems(TOrder& order, int first, int end) {
 
 void InsertSystem(TOrder& order, int position, int total) {
     Q_ASSERT(total <= kMaxSystems - 1 && position >= 0 && position <= total);
+    if (total > kMaxSystems - 1 || position < 0 || position > total) {
+        return;  // a release build must not write outside the 15 records either
+    }
     auto& systems = order.systems;
     std::move_backward(systems.begin() + position, systems.begin() + total, systems.begin() + total + 1);
     systems[position] = {};
@@ -33,6 +36,9 @@ void InsertSystem(TOrder& order, int position, int total) {
 
 void RemoveSystem(TOrder& order, int position, int total) {
     Q_ASSERT(position >= 0 && position < total && total <= kMaxSystems);
+    if (position < 0 || position >= total || total > kMaxSystems) {
+        return;
+    }
     auto& systems = order.systems;
     std::move(systems.begin() + position + 1, systems.begin() + total, systems.begin() + position);
     systems[total - 1] = {};
