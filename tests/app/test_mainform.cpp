@@ -181,6 +181,151 @@ private Q_SLOTS:
         QCOMPARE(form.order.number, 5);
     }
 
+    // Which folder and filter the open dialog gets, and what a missing folder tells the user.
+    void openDialogSettings_data() {
+        QTest::addColumn<bool>("fromDraft");
+        QTest::addColumn<bool>("viewAny");
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("initialFolder");  // empty: the program file's path
+        QTest::addColumn<QString>("filter");
+        const QString complete = u"Файлы заказов КВАРЕЛ (*.kvo) |*.kvo"_s;
+        const QString drafts = u"Файлы не полных заказов КВАРЕЛ (*.kvn) |*.kvn"_s;
+        const QString any = u"Файлы заказов КВАРЕЛ (*.kvo, *.kvn) |*.kvo; *.kvn"_s;
+        QTest::newRow("orders") << false << false << true << QString() << u"Заказы"_s << complete;
+        QTest::newRow("orders missing")
+            << false << false << false << u"Не обнаружено файлов заказов"_s << QString() << complete;
+        QTest::newRow("drafts") << true << false << true << QString() << u"Черновики"_s << drafts;
+        QTest::newRow("drafts missing")
+            << true << false << false << u"Не обнаружено черновиков заказов"_s << QString() << drafts;
+        QTest::newRow("view, orders missing")
+            << false << true << false << u"Не обнаружено файлов заказов"_s << QString() << any;
+        QTest::newRow("view, orders present") << false << true << true << QString() << QString() << any;
+    }
+    void openDialogSettings() {
+        QFETCH(bool, fromDraft);
+        QFETCH(bool, viewAny);
+        QFETCH(bool, folderExists);
+        QFETCH(QString, message);
+        QFETCH(QString, initialFolder);
+        QFETCH(QString, filter);
+        const QDir folder(folder_.path());
+        if (folderExists) {
+            folder.mkpath(fromDraft ? u"Черновики"_s : u"Заказы"_s);
+        }
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        form.state.from_draft = fromDraft;
+        form.state.view_any_order = viewAny;
+        form.order.number = 99;
+        form.state.opened_order_file = u"earlier"_s;
+
+        QVERIFY(!form.OpenOrderFile());  // cancelled
+
+        QCOMPARE(dialogs.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QCOMPARE(dialogs.shown[0].text, message);
+        }
+        QCOMPARE(dialogs.opened.size(), 1);
+        const QString expected =
+            initialFolder.isEmpty()
+                ? folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+                : folder.filePath(initialFolder);
+        QCOMPARE(dialogs.opened[0].initialPath, expected);
+        QCOMPARE(dialogs.opened[0].filter, filter);
+        QCOMPARE(form.order.number, 99);  // a cancelled open leaves the order alone
+        QVERIFY(form.state.opened_order_file.isEmpty());
+    }
+
+    // The kind of the chosen file decides `from_draft`, by its exact lower-case extension.
+    void openSetsDraftFlagFromExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<bool>("after");
+        QTest::newRow("kvo") << u"a.kvo"_s << true << false;
+        QTest::newRow("kvn") << u"a.kvn"_s << false << true;
+        QTest::newRow("KVN keeps true") << u"a.KVN"_s << true << true;
+        QTest::newRow("KVN keeps false") << u"a.KVN"_s << false << false;
+    }
+    void openSetsDraftFlagFromExtension() {
+        QFETCH(QString, name);
+        QFETCH(bool, before);
+        QFETCH(bool, after);
+        TOrder saved;
+        saved.number = 12;
+        const QString path = QDir(folder_.path()).filePath(name);
+        QVERIFY(SaveOrderFile(path, saved).ok);
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        form.state.from_draft = before;
+        dialogs.AnswerOpen(path);
+        QVERIFY(form.OpenOrderFile());
+        QCOMPARE(form.state.from_draft, after);
+        QCOMPARE(form.state.opened_order_file, path);
+        QCOMPARE(form.order.number, 12);
+    }
+
+    void unreadableFileKeepsOrder() {
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        form.order.number = 7;
+        dialogs.AnswerOpen(QDir(folder_.path()).filePath(u"Заказы/нет такого.kvo"_s));
+        QTest::mouseClick(form.New_Zakaz_On_Old_Button, Qt::LeftButton);
+        QCOMPARE(form.order.number, 7);
+        QCOMPARE(form.Pages->currentWidget(), form.Panel1);
+        QCOMPARE(dialogs.shown.size(), 2);  // the missing folder, then the read error
+        QVERIFY(dialogs.shown[1].text.contains(u"нет такого.kvo"_s));
+    }
+
+    // A draft continued: the pages show the file, the number is the newly proposed one.
+    void continueDraft() {
+        WriteSettings(folder_.path(), kTwoOrganisations + QStringList{});
+        TOrder draft;
+        draft.number = 12;
+        draft.customer.object_name = u"Школа №5"_s;
+        draft.customer.org_name = u"ООО «Альфа»"_s;
+        draft.customer.contact_name = u"Контакт А"_s;
+        draft.extras.system_counts[0] = 2;
+        draft.extras.product_counts[6] = 25;
+        draft.extras.modem_support = true;
+        draft.notes.comment = u"к зиме"_s;
+        draft.notes.lines[0] = u"первая"_s;
+        draft.notes.lines[1] = u"вторая"_s;
+        QDir(folder_.path()).mkpath(u"Черновики"_s);
+        const QString path = QDir(folder_.path()).filePath(u"Черновики/10.12.2006_12_.kvn"_s);
+        QVERIFY(SaveOrderFile(path, draft).ok);
+
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        form.state.page_checks[0][0] = 4;
+        dialogs.AnswerOpen(path);
+        QTest::mouseClick(form.Continue_Old_Button, Qt::LeftButton);
+
+        QCOMPARE(form.Pages->currentWidget(), form.Panel2);
+        QCOMPARE(form.n_order_Edit->text(), u"18"_s);
+        QCOMPARE(form.windowTitle(), kBase + kNumberMark + u"18"_s);
+        QVERIFY(form.state.from_draft);
+        QCOMPARE(form.state.page_checks[0][0], 0);
+        QCOMPARE(form.state.opened_order_file, path);
+        QCOMPARE(form.ObjectNameEdit->text(), draft.customer.object_name);
+        QCOMPARE(form.type_count_edits[0]->text(), u"2"_s);
+        QCOMPARE(form.product_edits[6]->text(), u"25"_s);
+        QVERIFY(form.feature_boxes[2]->isChecked());
+        QCOMPARE(form.OrgNamesComboBox->currentText(), draft.customer.org_name);
+        QCOMPARE(form.NamesComboBox->currentText(), draft.customer.contact_name);
+        QCOMPARE(form.CommentEdit->text(), draft.notes.comment);
+        QCOMPARE(form.PSMemo->toPlainText(), u"первая\nвторая"_s);
+
+        // Collecting the pages gives back what was read.
+        form.CollectExtras();
+        form.CollectNotes();
+        form.CollectCustomer();
+        QCOMPARE(form.order.extras, draft.extras);
+        QCOMPARE(form.order.notes, draft.notes);
+        QCOMPARE(form.order.customer.phone, u"(000) 111-22-33"_s);
+        QCOMPARE(form.order.customer.contact_name, draft.customer.contact_name);
+    }
+
     void exitClosesWindow() {
         FakeDialogs dialogs;
         TMainForm form(dialogs, folder_.path());
