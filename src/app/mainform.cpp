@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -24,6 +23,7 @@
 #include "common/decimal.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
+#include "customers/dataform.h"
 #include "order/systemtypes.h"
 #include "storage/orderstore.h"
 #include "storage/settingsfile.h"
@@ -447,9 +447,7 @@ void TMainForm::Print_View_ButtonClick() {
 }
 
 void TMainForm::Preferences_ButtonClick() {
-    QDialog data(this);
-    data.setObjectName(QStringLiteral("DataForm"));
-    data.setWindowTitle(QStringLiteral("Данные"));
+    TDataForm data(dialogs_, program_folder_, state.settings_ready, this);
     dialogs_.Exec(data);
 }
 

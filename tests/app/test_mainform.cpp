@@ -92,12 +92,16 @@ private Q_SLOTS:
         QVERIFY(form.Memo3->isReadOnly());
     }
 
-    // Without a settings file every activation disables the five buttons; the data window opens,
-    // but not again on the activation that its own closing causes.
+    // Without a settings file every activation disables the five buttons and opens the data window
+    // (which at once offers a first organisation), but not on the activation its own closing causes.
     void activationWithoutSettings() {
         FakeDialogs dialogs;
         TMainForm form(dialogs, folder_.path());
         form.show();
+        const auto dataWindows = [&dialogs] {
+            return std::count_if(dialogs.shown.begin(), dialogs.shown.end(),
+                                 [](const FakeDialogs::Shown& s) { return s.title == u"Данные"_s; });
+        };
         form.FormActivate();
         const QList<QPushButton*> needSettings = {form.New_Zakaz_Button, form.New_Zakaz_On_Old_Button,
                                                   form.Continue_Old_Button, form.Print_View_Button,
@@ -107,21 +111,50 @@ private Q_SLOTS:
         }
         QVERIFY(form.Preferences_Button->isEnabled());
         QVERIFY(form.ExitBitBtn->isEnabled());
-        QCOMPARE(dialogs.shown.size(), 1);
-        QCOMPARE(dialogs.shown[0].title, u"Данные"_s);
+        QCOMPARE(dataWindows(), 1);
+        QCOMPARE(dialogs.shown.constLast().title, u"Добавление реквизитов организации"_s);
 
         form.FormActivate();  // caused by the data window closing
-        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dataWindows(), 1);
         form.FormActivate();  // the user comes back later
-        QCOMPARE(dialogs.shown.size(), 2);
+        QCOMPARE(dataWindows(), 2);
+        QVERIFY(!form.state.settings_ready);
 
         WriteSettings(folder_.path(), {u"N_ORDER=0"_s});
         form.FormActivate();
-        QCOMPARE(dialogs.shown.size(), 2);
+        QCOMPARE(dataWindows(), 2);
         for (QPushButton* button : needSettings) {
             QVERIFY(button->isEnabled());
         }
         QVERIFY(form.state.settings_ready);
+    }
+
+    // First run: the organisation entered in the data window makes the start menu usable.
+    void firstOrganisationEnablesStartMenu() {
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        form.show();
+        // The organisation dialog opens while the data window is being shown, so it answers first.
+        dialogs.Queue([](QDialog& addFirm) {
+            addFirm.findChild<QLineEdit*>(u"Org_Name_Edit"_s)->insert(u"ООО «Гамма»"_s);
+            QTest::keyClicks(addFirm.findChild<QLineEdit*>(u"Phone_Edit"_s), u"123"_s);
+            QTest::mouseClick(addFirm.findChild<QPushButton*>(u"AddFirmLastButton"_s), Qt::LeftButton);
+            return addFirm.result();
+        });
+        dialogs.Queue([](QDialog& data) {
+            data.accept();
+            return data.result();
+        });
+        form.FormActivate();
+        QVERIFY(form.state.settings_ready);
+        QVERIFY(form.New_Zakaz_Button->isEnabled());
+        QVERIFY(form.EmailButton->isEnabled());
+        QVERIFY(settings::Exists(folder_.path()));
+
+        QTest::mouseClick(form.New_Zakaz_Button, Qt::LeftButton);
+        QCOMPARE(form.OrgNamesComboBox->count(), 1);
+        QCOMPARE(form.OrgNamesComboBox->itemText(0), u"ООО «Гамма»"_s);
+        QCOMPARE(form.n_order_Edit->text(), u"1"_s);
     }
 
     void newOrder_data() {
