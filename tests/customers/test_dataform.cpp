@@ -49,6 +49,8 @@ private Q_SLOTS:
     void stateAfterEachAction_data();
     void stateAfterEachAction();
     void singleOrganisationCanBeChangedButNotDeleted();
+    void keyboardSelectionActsAsClick();
+    void clickOnAddedOrganisationOffersChanges();
     void deletedOrganisationStaysGoneOnReopen();
     void contactsSortedIgnoringCaseOrganisationsInFileOrder();
     void duplicateContactNames();
@@ -199,6 +201,39 @@ void TestDataForm::singleOrganisationCanBeChangedButNotDeleted() {
     QCOMPARE(EnabledButtons(form),
              (QStringList{u"AddFirmButton"_s, u"ChangeFirmButton"_s, u"AddNameButton"_s}));
     QCOMPARE(Entries(form.NamesListBox), QStringList());  // its only record has no contact person
+}
+
+void TestDataForm::keyboardSelectionActsAsClick() {
+    CustomerHarness h;
+    h.WriteSettings(CustomerHarness::ExampleLines());
+    TDataForm form(h.fake, h.folder.path(), h.settingsReady);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.FirmsListBox->setFocus();
+
+    QTest::keyClick(form.FirmsListBox, Qt::Key_End);
+    QCOMPARE(SelectedEntry(form.FirmsListBox), kBeta);
+    QCOMPARE(Entries(form.NamesListBox), QStringList());
+    QCOMPARE(EnabledButtons(form), (QStringList{u"AddFirmButton"_s, u"ChangeFirmButton"_s,
+                                                u"DeleteFirmButton"_s, u"AddNameButton"_s}));
+    QTest::keyClick(form.FirmsListBox, Qt::Key_Up);
+    QCOMPARE(SelectedEntry(form.FirmsListBox), kAlpha);
+    QCOMPARE(Entries(form.NamesListBox), (QStringList{u"Контакт А"_s, u"Контакт Б"_s}));
+}
+
+void TestDataForm::clickOnAddedOrganisationOffersChanges() {
+    CustomerHarness h;
+    h.WriteSettings(CustomerHarness::ExampleLines());
+    TDataForm form(h.fake, h.folder.path(), h.settingsReady);
+    form.show();
+    AnswerFirm(h.fake, u"ИП Гамма"_s, u"1"_s, {}, {});
+    Click(form.AddFirmButton);
+    QCOMPARE(SelectedEntry(form.FirmsListBox), u"ИП Гамма"_s);
+
+    // The entry selected by the dialog is clicked once more: the click step runs all the same.
+    ClickEntry(form.FirmsListBox, u"ИП Гамма"_s);
+    QCOMPARE(EnabledButtons(form), (QStringList{u"AddFirmButton"_s, u"ChangeFirmButton"_s,
+                                                u"DeleteFirmButton"_s, u"AddNameButton"_s}));
 }
 
 void TestDataForm::deletedOrganisationStaysGoneOnReopen() {
