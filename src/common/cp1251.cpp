@@ -19,6 +19,17 @@ constexpr std::array<char16_t, 64> kUpperHalf = {
 
 constexpr char16_t kCyrillicA = 0x0410;
 
+// All 256 bytes, for decoding whole files quickly.
+constexpr std::array<char16_t, 256> kDecodeTable = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        table[b] = b < 0x80    ? char16_t(b)
+                   : b >= 0xC0 ? char16_t(kCyrillicA + (b - 0xC0))
+                               : kUpperHalf[b - 0x80];
+    }
+    return table;
+}();
+
 // The byte of a character, or -1 when the code page has none.
 int ByteOf(char16_t c) {
     if (c < 0x80) {
@@ -38,13 +49,7 @@ int ByteOf(char16_t c) {
 }  // namespace
 
 char16_t ToUnicode(unsigned char byte) {
-    if (byte < 0x80) {
-        return byte;
-    }
-    if (byte >= 0xC0) {
-        return static_cast<char16_t>(kCyrillicA + (byte - 0xC0));
-    }
-    return kUpperHalf[byte - 0x80];
+    return kDecodeTable[byte];
 }
 
 bool CanEncode(QChar c) {
@@ -62,9 +67,9 @@ bool CanEncode(QStringView text) {
 
 QString Decode(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (char b : bytes) {
-        *out++ = QChar(ToUnicode(static_cast<unsigned char>(b)));
+        *out++ = kDecodeTable[static_cast<unsigned char>(b)];
     }
     return text;
 }

@@ -2,13 +2,15 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "common/cp1251.h"
 
 QStringList SplitLines(QByteArrayView bytes) {
     QStringList lines;
-    qsizetype start = 0;
     const qsizetype n = bytes.size();
+    lines.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);  // usually exact; a guess for CR files
+    qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n') {

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QStringView>
 #include <limits>
+#include <utility>
 
 #include "common/decimal.h"
 
@@ -12,11 +14,63 @@ namespace {
 const std::array<QString, TSettingsFile::kRecordLines> kPrefixes = {
     QStringLiteral("Org_Name"), QStringLiteral("Phone"), QStringLiteral("Fax"), QStringLiteral("E-mail"),
     QStringLiteral("Name")};
-const std::array<QString, TSettingsFile::kRecordLines> kLowerPrefixes = {
-    QStringLiteral("org_name"), QStringLiteral("phone"), QStringLiteral("fax"), QStringLiteral("e-mail"),
-    QStringLiteral("name")};
+const std::array<QStringView, TSettingsFile::kRecordLines> kLowerPrefixes = {u"org_name", u"phone", u"fax",
+                                                                             u"e-mail", u"name"};
 const QString kOrderNumberKey = QStringLiteral("N_ORDER");
-const QString kLowerOrderNumberKey = QStringLiteral("n_order");
+
+// Keys longer than this are never record keys (the record number would not fit an int).
+constexpr qsizetype kMaxRecordDigits = 9;
+
+// A key as a record key: one of the five prefixes in any letter case, then a record number in
+// decimal without leading zeros. Keys come from a Windows-1251 file, whose only characters that
+// fold to ASCII letters are ASCII letters, so comparing ASCII without case is the same as
+// comparing the lower-case keys.
+struct RecordKey {
+    int field = -1;
+    int record = -1;
+};
+
+RecordKey ParseRecordKey(QStringView key) {
+    for (int f = 0; f < TSettingsFile::kRecordLines; ++f) {
+        const QStringView prefix = kLowerPrefixes[f];
+        const qsizetype digits = key.size() - prefix.size();
+        if (digits < 1 || digits > kMaxRecordDigits) {
+            continue;
+        }
+        bool same = true;
+        for (qsizetype i = 0; i < prefix.size() && same; ++i) {
+            const char16_t c = key[i].unicode();
+            const char16_t lower = c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
+            same = lower == prefix[i].unicode();
+        }
+        if (!same) {
+            continue;
+        }
+        const QStringView number = key.sliced(prefix.size());
+        if (number[0] == u'0' && number.size() > 1) {
+            return {};
+        }
+        int record = 0;
+        for (QChar c : number) {
+            if (c < u'0' || c > u'9') {
+                return {};
+            }
+            record = record * 10 + (c.unicode() - u'0');
+        }
+        return {f, record};
+    }
+    return {};
+}
+
+// The key of a line, without copying; a line without "=" has none.
+bool KeyView(const QString& line, QStringView& key) {
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0) {
+        return false;
+    }
+    key = QStringView(line).first(eq);
+    return true;
+}
 
 }  // namespace
 
@@ -44,44 +98,67 @@ QString TSettingsFile::KeyOf(int record, Field field) {
     return kPrefixes[field] + QString::number(record);
 }
 
-QString TSettingsFile::LowerKeyOf(int record, Field field) const {
-    return kLowerPrefixes[field] + QString::number(record);
-}
-
 void TSettingsFile::Reindex() {
-    index_.clear();
-    index_.reserve(lines_.size());
-    // Backwards, so that the first line carrying a key is the one that stays in the index.
-    for (int i = static_cast<int>(lines_.size()) - 1; i >= 0; --i) {
-        const qsizetype eq = lines_[i].indexOf(u'=');
-        if (eq >= 0) {
-            index_.insert(lines_[i].left(eq).toLower(), i);
-        }
+    // Records up to one beyond what the lines can hold, so that every record of the file and one
+    // appended after it are looked up by number.
+    recordIndex_.assign(static_cast<std::size_t>(lines_.size() / kRecordLines + 1), {-1, -1, -1, -1, -1});
+    otherIndex_.clear();
+    for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
+        IndexLine(i);
     }
 }
 
-int TSettingsFile::LineOf(const QString& lowerKey) const {
-    return index_.value(lowerKey, -1);
+void TSettingsFile::IndexLine(int line) {
+    QStringView key;
+    if (!KeyView(std::as_const(lines_)[line], key)) {
+        return;
+    }
+    const RecordKey recordKey = ParseRecordKey(key);
+    if (recordKey.field >= 0 && recordKey.record < static_cast<int>(recordIndex_.size())) {
+        int& slot = recordIndex_[static_cast<std::size_t>(recordKey.record)][recordKey.field];
+        if (slot < 0) {
+            slot = line;
+        }
+        return;
+    }
+    const QString lowerKey = key.toString().toLower();
+    if (!otherIndex_.contains(lowerKey)) {
+        otherIndex_.insert(lowerKey, line);
+    }
+}
+
+int TSettingsFile::LineOf(QStringView key) const {
+    const RecordKey recordKey = ParseRecordKey(key);
+    if (recordKey.field >= 0 && recordKey.record < static_cast<int>(recordIndex_.size())) {
+        return recordIndex_[static_cast<std::size_t>(recordKey.record)][recordKey.field];
+    }
+    return otherIndex_.value(key.toString().toLower(), -1);
+}
+
+int TSettingsFile::RecordLine(int record, Field field) const {
+    if (record >= 0 && record < static_cast<int>(recordIndex_.size())) {
+        return recordIndex_[static_cast<std::size_t>(record)][field];
+    }
+    return LineOf(KeyOf(record, field));
 }
 
 QString TSettingsFile::Value(const QString& key) const {
-    const int line = LineOf(key.toLower());
+    const int line = LineOf(key);
     return line < 0 ? QString() : ValueOf(lines_[line]);
 }
 
 QString TSettingsFile::RecordValue(int record, Field field) const {
-    const int line = LineOf(LowerKeyOf(record, field));
+    const int line = RecordLine(record, field);
     return line < 0 ? QString() : ValueOf(lines_[line]);
 }
 
 void TSettingsFile::SetValue(const QString& key, const QString& value) {
-    const QString lowerKey = key.toLower();
-    const int line = LineOf(lowerKey);
+    const int line = LineOf(key);
     if (line >= 0) {
-        lines_[line] = key + u'=' + value;
+        lines_[line] = key + u'=' + value;  // the same key in another letter case: index unchanged
     } else {
         lines_.append(key + u'=' + value);
-        index_.insert(lowerKey, static_cast<int>(lines_.size() - 1));
+        IndexLine(static_cast<int>(lines_.size() - 1));
     }
 }
 
@@ -211,11 +288,38 @@ void TSettingsFile::ChangeContact(const QString& org, const QString& oldName, co
 }
 
 void TSettingsFile::Renumber() {
-    const int lineCount = RecordCount() * kRecordLines;
-    for (int i = 0; i < lineCount; ++i) {
-        lines_[i] = KeyOf(i / kRecordLines, static_cast<Field>(i % kRecordLines)) + u'=' + ValueOf(lines_[i]);
+    const int records = RecordCount();
+    for (int r = 0; r < records; ++r) {
+        const QString number = QString::number(r);
+        for (int f = 0; f < kRecordLines; ++f) {
+            QString& line = lines_[qsizetype{r} * kRecordLines + f];
+            const QString& prefix = kPrefixes[f];
+            const qsizetype keySize = prefix.size() + number.size();
+            // Most lines before the deleted record already carry their key: leave them as they are.
+            if (line.size() > keySize && line[keySize] == u'=' && QStringView(line).startsWith(prefix) &&
+                QStringView(line).sliced(prefix.size(), number.size()) == number) {
+                continue;
+            }
+            const qsizetype eq = line.indexOf(u'=');
+            const QStringView value = eq < 0 ? QStringView() : QStringView(line).sliced(eq + 1);
+            QString renumbered;
+            renumbered.reserve(keySize + 1 + value.size());
+            renumbered.append(prefix).append(number).append(u'=').append(value);
+            line = std::move(renumbered);
+        }
     }
-    Reindex();
+    // Every record line now carries the key of its position, so the index follows from the
+    // positions; only the lines after the records are looked at.
+    recordIndex_.assign(static_cast<std::size_t>(lines_.size() / kRecordLines + 1), {-1, -1, -1, -1, -1});
+    otherIndex_.clear();
+    for (int r = 0; r < records; ++r) {
+        for (int f = 0; f < kRecordLines; ++f) {
+            recordIndex_[static_cast<std::size_t>(r)][f] = r * kRecordLines + f;
+        }
+    }
+    for (int i = records * kRecordLines; i < static_cast<int>(lines_.size()); ++i) {
+        IndexLine(i);
+    }
 }
 
 void TSettingsFile::DeleteOrganisation(const QString& org) {
@@ -226,22 +330,17 @@ void TSettingsFile::DeleteOrganisation(const QString& org) {
     // After the first deletion the records are renumbered, so every later record is found at its
     // position: drop all of the organisation's groups of five in one pass, then renumber once.
     const int n = RecordCount();
+    const QStringList& lines = lines_;
     QStringList kept;
-    kept.reserve(lines_.size());
-    for (int i = 0; i < first * kRecordLines; ++i) {
-        kept.append(lines_[i]);
-    }
-    for (int k = first; k < n; ++k) {
-        const int start = k * kRecordLines;
-        if (k != first && ValueOf(lines_[start]) != org) {
-            for (int f = 0; f < kRecordLines; ++f) {
-                kept.append(lines_[start + f]);
-            }
+    kept.reserve(lines.size());
+    kept.append(lines.first(qsizetype{first} * kRecordLines));
+    for (int k = first + 1; k < n; ++k) {
+        const qsizetype start = qsizetype{k} * kRecordLines;
+        if (ValueOf(lines[start]) != org) {
+            kept.append(lines.sliced(start, kRecordLines));
         }
     }
-    for (qsizetype i = qsizetype{n} * kRecordLines; i < lines_.size(); ++i) {
-        kept.append(lines_[i]);
-    }
+    kept.append(lines.sliced(qsizetype{n} * kRecordLines));
     lines_ = std::move(kept);
     Renumber();
 }

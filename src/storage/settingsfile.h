@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 #include "common/linefile.h"
 
@@ -12,7 +13,9 @@
 // order>. Keys match without regard to letter case, the first matching line wins; organisation and
 // contact names compare exactly.
 //
-// The lines are indexed once per load (and after each change), so that no lookup rescans them.
+// The lines are indexed once per load (and after each change), so that no lookup rescans them:
+// record keys (a prefix and a record number) by number and field, every other key by its
+// lower-case text.
 
 struct TContactDetails {
     QString phone;
@@ -67,14 +70,17 @@ private:
     static QString Key(const QString& line);
     static QString ValueOf(const QString& line);
     void Reindex();
-    int LineOf(const QString& lowerKey) const;  // -1 when no line carries the key
-    QString LowerKeyOf(int record, Field field) const;
+    void IndexLine(int line);           // unless an earlier line carries its key
+    int LineOf(QStringView key) const;  // -1 when no line carries the key
+    int RecordLine(int record, Field field) const;
     void SetValue(const QString& key, const QString& value);
     void AppendRecord(const std::array<QString, kRecordLines>& values);
     void Renumber();
 
     QStringList lines_;
-    QHash<QString, int> index_;  // lower-case key -> first line carrying it
+    // [record][field] -> first line carrying the key, -1 when none; for records below its size.
+    std::vector<std::array<int, kRecordLines>> recordIndex_;
+    QHash<QString, int> otherIndex_;  // lower-case key -> first line, for all other keys
 };
 
 // The settings file in the program folder. A missing file is a normal state.

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void addContactCopiesTheOrganisationDetails();
     void addContactWithoutFileCreatesNothing();
     void deleteContactDeletesOnlyTheFirstOfEqualNames();
+    void lookupsFollowEveryChange();
     void changeContactRenamesEveryEqualName();
 
 private:
@@ -142,6 +143,13 @@ void TestSettingsFile::deleteOrganisationRemovesAllItsRecords_data() {
                Record(4, b, u"2"_s, QString(), QString(), u"К2"_s) + QStringList{u"N_ORDER=0"_s}
         << Record(0, a, u"1"_s, QString(), QString(), u"x"_s) +
                Record(1, c, u"3"_s, QString(), QString(), QString()) + QStringList{u"N_ORDER=0"_s};
+    // Values go by position: the lines of a record written in another order take the keys of
+    // their positions when the records are numbered anew.
+    QTest::newRow("lines out of order")
+        << Record(0, b, u"2"_s, QString(), QString(), QString()) +
+               QStringList{u"phone1=1"_s, u"org_name1=А"_s, u"Fax1="_s, u"E-mail1="_s, u"name1=x"_s} +
+               Record(2, b, u"2"_s, QString(), QString(), QString()) + QStringList{u"N_ORDER=0"_s}
+        << Record(0, u"1"_s, a, QString(), QString(), u"x"_s) + QStringList{u"N_ORDER=0"_s};
     QTest::newRow("name differing in letter case stays")
         << Record(0, u"б"_s, u"2"_s, QString(), QString(), QString()) +
                Record(1, b, u"2"_s, QString(), QString(), QString()) + QStringList{u"N_ORDER=0"_s}
@@ -330,6 +338,37 @@ void TestSettingsFile::deleteContactDeletesOnlyTheFirstOfEqualNames() {
     QCOMPARE(SettingsBytes(), FileBytes(Record(0, kAlpha, u"1"_s, QString(), QString(), QString()) +
                                         Record(1, kAlpha, u"1"_s, QString(), u"second"_s, u"Иван"_s) +
                                         QStringList{u"N_ORDER=3"_s}));
+}
+
+// The customer window changes the lines it loaded several times before it loads them again.
+void TestSettingsFile::lookupsFollowEveryChange() {
+    TSettingsFile file(Record(0, kAlpha, u"1"_s, QString(), QString(), QString()) +
+                       Record(1, kBeta, u"2"_s, u"f"_s, QString(), u"Иван"_s) +
+                       QStringList{u"N_ORDER=5"_s, u"Extra=x"_s});
+    file.DeleteOrganisation(kAlpha);
+    QCOMPARE(file.ListOrganisations(), QStringList{kBeta});
+    QCOMPARE(file.ListContacts(kBeta), QStringList{u"Иван"_s});
+    QCOMPARE(file.NextOrderNumber(), 6);
+    QCOMPARE(file.Value(u"extra"_s), u"x"_s);
+
+    // The last line is held aside, whatever it is.
+    file.AddOrganisation(u"Гамма"_s, u"3"_s, QString(), QString());
+    QCOMPARE(file.Lines().last(), u"Extra=x"_s);
+    QCOMPARE(file.ListOrganisations(), (QStringList{kBeta, u"Гамма"_s}));
+
+    file.AddContact(u"Гамма"_s, u"Пётр"_s);
+    file.ChangeOrganisation(u"Гамма"_s, u"Дельта"_s, u"4"_s, QString(), u"e"_s);
+    QCOMPARE(file.FindContactDetails(u"Дельта"_s), (TContactDetails{u"4"_s, QString(), u"e"_s}));
+    QCOMPARE(file.ListContacts(u"Дельта"_s), QStringList{u"Пётр"_s});
+
+    file.ChangeContact(kBeta, u"Иван"_s, u"Иван И."_s);
+    file.DeleteContact(u"Дельта"_s, u"Пётр"_s);
+    QCOMPARE(file.ListContacts(kBeta), QStringList{u"Иван И."_s});
+    QCOMPARE(file.ListContacts(u"Дельта"_s), QStringList{});
+
+    file.SetOrderNumber(u"9"_s);
+    QCOMPARE(file.NextOrderNumber(), 10);
+    QCOMPARE(file.Value(u"N_ORDER"_s), u"9"_s);
 }
 
 void TestSettingsFile::changeContactRenamesEveryEqualName() {
