@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/startpicture.h"
+#include "card/printpreviewform.h"
 #include "common/decimal.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
@@ -441,7 +442,8 @@ void TMainForm::Continue_Old_ButtonClick() {
 void TMainForm::Print_View_ButtonClick() {
     state.view_any_order = true;
     if (OpenOrderFile()) {
-        // preview wired below
+        // Only complete orders may be printed; a draft is shown for a look.
+        ShowOrderPreview(dialogs_, this, order, !state.from_draft, state.screen_scale);
     }
     state.view_any_order = false;
 }

@@ -359,6 +359,41 @@ private Q_SLOTS:
         QCOMPARE(form.order.customer.contact_name, draft.customer.contact_name);
     }
 
+    // Any saved file can be viewed; only a complete order can be printed from there.
+    void printViewShowsCard_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("printAllowed");
+        QTest::newRow("complete order") << u"Заказы/10.12.2006_17_Школа.kvo"_s << true;
+        QTest::newRow("draft") << u"Черновики/10.12.2006_17_.kvn"_s << false;
+    }
+    void printViewShowsCard() {
+        QFETCH(QString, name);
+        QFETCH(bool, printAllowed);
+        const QDir folder(folder_.path());
+        folder.mkpath(u"Заказы"_s);
+        folder.mkpath(u"Черновики"_s);
+        TOrder saved;
+        saved.number = 17;
+        QVERIFY(SaveOrderFile(folder.filePath(name), saved).ok);
+
+        FakeDialogs dialogs;
+        TMainForm form(dialogs, folder_.path());
+        dialogs.AnswerOpen(folder.filePath(name));
+        bool printEnabled = !printAllowed;
+        dialogs.Queue([&](QDialog& preview) {
+            printEnabled = preview.findChild<QPushButton*>(u"PrintButton"_s)->isEnabled();
+            return QDialog::Rejected;
+        });
+        QTest::mouseClick(form.Print_View_Button, Qt::LeftButton);
+
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dialogs.shown[0].title, u"Предварительный просмотр карты заказа."_s);
+        QCOMPARE(printEnabled, printAllowed);
+        QCOMPARE(form.order.number, 17);  // the viewed order stays in memory
+        QCOMPARE(form.Pages->currentWidget(), form.Panel1);
+        QVERIFY(!form.state.view_any_order);
+    }
+
     void exitClosesWindow() {
         FakeDialogs dialogs;
         TMainForm form(dialogs, folder_.path());
