@@ -290,7 +290,12 @@ void TMainForm::BuildFinalPage() {
 }
 
 bool TMainForm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
+    // The first check runs right after start, also where the window system activates nothing.
+    const bool firstShow = event->type() == QEvent::Show && !shown_once_;
+    if (firstShow) {
+        shown_once_ = true;
+    }
+    if (event->type() == QEvent::WindowActivate || firstShow) {
         // Run the check after the activation has been delivered, not inside it: it may open a
         // modal window.
         QTimer::singleShot(0, this, &TMainForm::FormActivate);

@@ -115,6 +115,7 @@ private:
     Dialogs& dialogs_;
     const QString program_folder_;
     bool activating_ = false;
+    bool shown_once_ = false;
     // Closing the data window activates this window again; that activation must not reopen the
     // data window, or a user with nothing to enter could never reach "Выход".
     bool skip_data_window_once_ = false;
