@@ -375,12 +375,6 @@ private Q_SLOTS:
     void channelTable() {
         TOrder order;
         order.systems[0] = OneChannelHeating();
-        order.systems[0].dop_channel = true;
-        order.systems[0].kind_dop_channel = 1;
-        order.systems[0].impulse_d_r_dop = true;
-        order.systems[0].litr_impulse_dop = 100;
-        order.systems[0].mass = true;
-        order.systems[0].length_term_dop = u"60"_s;
         order.systems[1] = OneChannelHeating();
         order.systems[2] = ColdWater();
         order.systems[2].dop_channel = true;
@@ -389,32 +383,39 @@ private Q_SLOTS:
         order.systems[2].another_diap_dop = true;
         order.systems[2].another_diap_min_dop = u"1"_s;
         order.systems[2].another_diap_max_dop = u"9"_s;
-        order.systems[3] = ColdWater();
+        order.systems[3] = OneChannelHeating();
         order.systems[3].dop_channel = true;
-        order.systems[3].kind_dop_channel = 4;  // no such kind
-        order.systems[3].diam_t_dop = 15;
-        order.systems[3].diap_p_dop = u"Д0   0.01  -   3"_s;
+        order.systems[3].kind_dop_channel = 1;
+        order.systems[3].impulse_d_r_dop = true;
+        order.systems[3].litr_impulse_dop = 100;
+        order.systems[3].mass = true;
+        order.systems[3].length_term_dop = u"60"_s;
+        order.systems[4] = ColdWater();
+        order.systems[4].dop_channel = true;
+        order.systems[4].kind_dop_channel = 4;  // no such kind
+        order.systems[4].diam_t_dop = 15;
+        order.systems[4].diap_p_dop = u"Д0   0.01  -   3"_s;
         const RecordingSurface s = Draw(order);
-        const int t = 310;  // four one-row systems
+        const int t = 330;  // five one-row systems
 
         QCOMPARE(s.At(270, t + 25), u"Дополнительный канал расхода"_s);
         QCOMPARE(s.At(22, t + 60), u"системы"_s);
         QVERIFY(s.HasLine(20, t + 20, 670, t + 20));
         QVERIFY(s.HasLine(70, t + 40, 70, t + 90));
-        // Row 0: system 1, impulse, mass.
-        QCOMPARE(s.Row(t + 95), QStringList({u"1"_s, u"Подпитка"_s, u"имп."_s, u"100"_s, u"Да"_s, u"60"_s}));
-        QCOMPARE(s.At(335, t + 95), u"100"_s);
-        QCOMPARE(s.At(480, t + 95), u"Да"_s);
-        QCOMPARE(s.At(590, t + 95), u"60"_s);
-        // Row 1: the third system keeps its own number; own range, volume.
-        QCOMPARE(s.Row(t + 115),
+        // The first row belongs to the third system and says so; own range, volume.
+        QCOMPARE(s.Row(t + 95),
                  QStringList({u"3"_s, u"ГВС"_s, u"э/м"_s, u"25"_s, u"1"_s, u"-"_s, u"9"_s, u"Да"_s}));
-        QCOMPARE(s.At(25, t + 115), u"3"_s);
-        QCOMPARE(s.At(175, t + 115), u"25"_s);
-        QCOMPARE(s.At(268, t + 115), u"-"_s);
-        QCOMPARE(s.At(290, t + 115), u"9"_s);
-        QCOMPARE(s.At(430, t + 115), u"Да"_s);
-        // Row 2: an unknown kind draws no kind; a catalogue range.
+        QCOMPARE(s.At(25, t + 95), u"3"_s);
+        QCOMPARE(s.At(175, t + 95), u"25"_s);
+        QCOMPARE(s.At(268, t + 95), u"-"_s);
+        QCOMPARE(s.At(290, t + 95), u"9"_s);
+        QCOMPARE(s.At(430, t + 95), u"Да"_s);
+        // Impulse meter counting mass.
+        QCOMPARE(s.Row(t + 115), QStringList({u"4"_s, u"Подпитка"_s, u"имп."_s, u"100"_s, u"Да"_s, u"60"_s}));
+        QCOMPARE(s.At(335, t + 115), u"100"_s);
+        QCOMPARE(s.At(480, t + 115), u"Да"_s);
+        QCOMPARE(s.At(590, t + 115), u"60"_s);
+        // An unknown kind draws no kind; a catalogue range.
         QCOMPARE(s.At(73, t + 135), QString());
         QCOMPARE(s.At(235, t + 135), u"Д0   0.01  -   3"_s);
         for (int x : {20, 70, 120, 170, 220, 320, 420, 470, 520, 670}) {
