@@ -124,7 +124,8 @@ private Q_SLOTS:
         QVERIFY(ink.right() <= 20 + width);
         // 14 points at 96 dpi are 18.7 pixels: a capital Ж is about two thirds of that.
         QVERIFY2(ink.height() >= 11 && ink.height() <= 15, qPrintable(QString::number(ink.height())));
-        QCOMPARE(family, u"Liberation Serif"_s);
+        // Where Times New Roman itself is missing, its metric twin stands in.
+        QVERIFY2(family == u"Times New Roman"_s || family == u"Liberation Serif"_s, qPrintable(family));
     }
 
     void opener_data() {
