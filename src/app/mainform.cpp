@@ -21,6 +21,7 @@
 
 #include "app/startpicture.h"
 #include "card/printpreviewform.h"
+#include "common/cp1251validator.h"
 #include "common/decimal.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
@@ -141,6 +142,11 @@ void TMainForm::Init() {
     Pages->setGeometry(0, 0, width() - 2, height() - 2);
 
     state.type_count = kTypeCount;
+    // Whatever is typed must fit the Windows-1251 order file.
+    auto* validator = new Cp1251Validator(this);
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setValidator(validator);
+    }
     PSMemo->clear();
     Pages->setCurrentWidget(Panel1);
 }

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "customers/cp1251validator.h"
+#include "common/cp1251validator.h"
 
 namespace customers {
 

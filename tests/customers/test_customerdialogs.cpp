@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "customerharness.h"
-#include "customers/cp1251validator.h"
+#include "common/cp1251validator.h"
 
 using namespace Qt::Literals::StringLiterals;
 

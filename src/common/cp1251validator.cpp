@@ -1,4 +1,4 @@
-#include "customers/cp1251validator.h"
+#include "common/cp1251validator.h"
 
 #include "common/cp1251.h"
 
