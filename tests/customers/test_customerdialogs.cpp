@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QTest>
 
-#include "customerharness.h"
 #include "common/cp1251validator.h"
+#include "customerharness.h"
 
 using namespace Qt::Literals::StringLiterals;
 
