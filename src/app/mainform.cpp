@@ -358,6 +358,14 @@ void TMainForm::ShowFileError(const QString& text) {
     ShowMessage(dialogs_, this, QStringLiteral("Ошибка"), text, true);
 }
 
+settings::Loaded TMainForm::LoadSettings() {
+    settings::Loaded loaded = settings::Load(program_folder_);
+    if (!loaded.result.ok) {
+        ShowFileError(loaded.result.error);
+    }
+    return loaded;
+}
+
 void TMainForm::New_Zakaz_ButtonClick() {
     state.order_saved = false;
     ObjectNameEdit->clear();
@@ -372,10 +380,7 @@ void TMainForm::New_Zakaz_ButtonClick() {
     PSMemo->clear();
     OrgNamesComboBox->clear();
     NamesComboBox->clear();
-    const settings::Loaded loaded = settings::Load(program_folder_);
-    if (!loaded.result.ok) {
-        ShowFileError(loaded.result.error);
-    }
+    const settings::Loaded loaded = LoadSettings();
     OrgNamesComboBox->addItems(loaded.file.ListOrganisations());
     OrgNamesComboBox->setCurrentIndex(-1);
 
@@ -508,9 +513,8 @@ void TMainForm::CollectCustomer() {
     order.customer.org_name = OrgNamesComboBox->currentText();
     order.customer.contact_name = NamesComboBox->currentText();
     order.customer.object_name = ObjectNameEdit->text();
-    const settings::Loaded loaded = settings::Load(program_folder_);
+    const settings::Loaded loaded = LoadSettings();
     if (!loaded.result.ok) {
-        ShowFileError(loaded.result.error);
         return;
     }
     if (loaded.exists) {
@@ -537,10 +541,7 @@ void SelectLastEqual(QComboBox* box, const QString& text) {
 void TMainForm::ShowCustomer() {
     NamesComboBox->clear();
     ObjectNameEdit->setText(order.customer.object_name);
-    const settings::Loaded loaded = settings::Load(program_folder_);
-    if (!loaded.result.ok) {
-        ShowFileError(loaded.result.error);
-    }
+    const settings::Loaded loaded = LoadSettings();
     for (const QString& org : loaded.file.ListOrganisations()) {
         if (OrgNamesComboBox->findText(org, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
             OrgNamesComboBox->addItem(org);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "order/order.h"
+#include "storage/settingsfile.h"
 
 class Dialogs;
 class QCheckBox;
@@ -110,6 +111,8 @@ private:
     void ShowPage(QWidget* page);
     void StartWizardFromFile(bool fromDraft);
     void ShowFileError(const QString& text);
+    // The settings file as it is now; a read error is reported and reads as no records.
+    settings::Loaded LoadSettings();
     std::array<QPushButton*, 5> SettingsButtons() const;
 
     Dialogs& dialogs_;
