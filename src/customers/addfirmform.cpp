@@ -1,6 +1,5 @@
 #include "customers/addfirmform.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,12 +41,7 @@ TAddFirmForm::TAddFirmForm(TDataForm& dataForm) : QDialog(&dataForm), data_(data
         connect(edit, &QLineEdit::textChanged, this, &TAddFirmForm::EditChange);
     }
     layout->addWidget(Label9);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AddFirmLastButton);
-    buttons->addWidget(CancelButton1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    customers::AddButtonRow(*layout, AddFirmLastButton, CancelButton1);
 
     connect(AddFirmLastButton, &QPushButton::clicked, this, [this] {
         if (addMode_) {

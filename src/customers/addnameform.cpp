@@ -1,6 +1,5 @@
 #include "customers/addnameform.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,12 +29,7 @@ TAddNameForm::TAddNameForm(TDataForm& dataForm) : QDialog(&dataForm), data_(data
     layout->addWidget(Label1);
     layout->addWidget(NameEdit);
     layout->addWidget(Label2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AddNameLastButton);
-    buttons->addWidget(CancelButton2);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    customers::AddButtonRow(*layout, AddNameLastButton, CancelButton2);
 
     connect(NameEdit, &QLineEdit::textChanged, this, &TAddNameForm::NameEditChange);
     connect(AddNameLastButton, &QPushButton::clicked, this, [this] {

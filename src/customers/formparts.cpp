@@ -1,9 +1,11 @@
 #include "customers/formparts.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "common/cp1251validator.h"
 
@@ -28,6 +30,15 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
     edit->setValidator(new Cp1251Validator(edit));
     edit->setMinimumWidth(320);
     return edit;
+}
+
+void AddButtonRow(QVBoxLayout& layout, QPushButton* confirm, QPushButton* cancel) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(confirm);
+    buttons->addWidget(cancel);
+    layout.addLayout(buttons);
+    layout.setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MakeClosedByButtonsOnly(QDialog& dialog, const QString& name, const QString& caption) {

@@ -6,6 +6,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // Building blocks shared by the windows of the customer directory.
@@ -18,6 +19,10 @@ QLineEdit* MakeEdit(const QString& name, QWidget* parent);
 
 // A fixed-size dialog with a caption and no title-bar buttons: it closes only through its own
 // buttons.
+// Ends a dialog's column with its confirming and cancelling buttons on the right and fixes the
+// dialog's size to what it holds.
+void AddButtonRow(QVBoxLayout& layout, QPushButton* confirm, QPushButton* cancel);
+
 void MakeClosedByButtonsOnly(QDialog& dialog, const QString& name, const QString& caption);
 
 }  // namespace customers
